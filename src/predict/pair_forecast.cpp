@@ -1,0 +1,82 @@
+#include "predict/prediction.hpp"
+#include "text/messages.hpp"
+
+namespace skirmcast {
+
+std::int32_t pairDistanceLiteral(const std::int32_t* pairCountTable, std::int32_t from, std::int32_t count) {
+    for (std::int32_t k = 0; k < kSequenceLength; ++k) {
+        if (pairCountTable[(from + k) & 0xFFFF] == count) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+std::int32_t PairForecaster::distance(Cursor& cursor, std::int32_t from, std::int32_t count) {
+    // The position found for an earlier, smaller `from` is still the first
+    // one at or after this `from` if it lies there: nothing between the two
+    // had the count.
+    if (cursor.found < from) {
+        cursor.found = -1;
+        for (std::int64_t p = from; p < std::int64_t{from} + kSequenceLength; ++p) {
+            if (table_[p & 0xFFFF] == count) {
+                cursor.found = p;
+                break;
+            }
+        }
+        if (cursor.found < 0) {
+            return 0;
+        }
+    }
+    return static_cast<std::int32_t>(cursor.found - from);
+}
+
+void writePairLetters(Writer& out, std::int32_t position) {
+    for (std::int32_t q = 0; q < kPairWindow; ++q) {
+        if (q != 0) {
+            out.put(", ");
+        }
+        out.put(fixedFormation(drawValue(position + q)) == 1 ? 'B' : 'A');
+    }
+}
+
+PairForecaster::Distances PairForecaster::distancesFor(const Candidate& candidate, std::int32_t count) {
+    if (!built_) {
+        buildPairCountTable(table_);
+        built_ = true;
+    }
+    const auto index = static_cast<std::size_t>(count);
+    return {distance(ahead_[index], candidate.current, count),
+            distance(afterWipe_[index], candidate.initial, count)};
+}
+
+void PairForecaster::writeBlock(Writer& out, const Candidate& candidate) {
+    for (std::int32_t j = pairMinimum_; j <= kPairWindow; ++j) {
+        const auto [ahead, afterWipe] = distancesFor(candidate, j);
+
+        out.put(text::kPairAheadPrefix);
+        out.putDecimal(j);
+        out.put(text::kPairAheadMiddle);
+        out.putDecimal(ahead, 4);
+        out.put(text::kPairDistanceSuffix);
+        out.put(text::kPairPosition);
+        out.putPosition(candidate.current + ahead);
+        out.put(text::kPairLetters);
+        writePairLetters(out, candidate.current + ahead);
+        out.put('\n');
+
+        if (afterWipe < ahead) {
+            out.put(text::kPairWipePrefix);
+            out.putDecimal(afterWipe, 4);
+            out.put(text::kPairDistanceSuffix);
+            out.put(text::kPairPosition);
+            out.putPosition(candidate.initial + afterWipe);
+            out.put(text::kPairLetters);
+            writePairLetters(out, candidate.initial + afterWipe);
+            out.put('\n');
+        }
+    }
+    out.put('\n');
+}
+
+}  // namespace skirmcast

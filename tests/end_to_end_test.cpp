@@ -1,0 +1,257 @@
+// Runs the built program and compares every byte it writes, and its status.
+// Expected texts are written here in UTF-8 and turned into Shift_JIS by
+// iconv, so a wrong byte in the program's texts cannot hide behind the same
+// wrong byte in the test.
+//
+// SKIRMCAST_EXE names another build to run (the Windows one, say), and
+// SKIRMCAST_WRAPPER a program to run it with; SKIRMCAST_CRLF=1 expects the
+// CR LF line ends of that platform's text mode.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "process.hpp"
+#include "sjis.hpp"
+
+namespace skirmcast {
+namespace {
+
+using testing::ProcessResult;
+
+struct Program {
+    std::string path = SKIRMCAST_EXE;
+    std::string wrapper;
+    bool crlf = false;
+
+    Program() {
+        if (const char* exe = std::getenv("SKIRMCAST_EXE"); exe != nullptr && *exe != '\0') {
+            path = exe;
+        }
+        if (const char* wrap = std::getenv("SKIRMCAST_WRAPPER"); wrap != nullptr && *wrap != '\0') {
+            wrapper = wrap;
+        }
+        const char* crlfFlag = std::getenv("SKIRMCAST_CRLF");
+        crlf = crlfFlag != nullptr && std::string(crlfFlag) == "1";
+    }
+
+    // The name the program sees as argv[0] and so writes in its messages.
+    std::string name() const { return wrapper.empty() ? "skirmcast" : path; }
+
+    ProcessResult run(const std::vector<std::string>& args, const std::string& input = "",
+                      bool closeStdin = false, const std::string& stdoutPath = "") const {
+        std::vector<std::string> argv;
+        if (!wrapper.empty()) {
+            argv.push_back(wrapper);
+        }
+        argv.push_back(name());
+        argv.insert(argv.end(), args.begin(), args.end());
+        const std::string& file = wrapper.empty() ? path : wrapper;
+        return testing::runProcess(file, argv, input, closeStdin, stdoutPath);
+    }
+
+    // UTF-8 text with "\n" line ends, as this platform's program writes it.
+    std::string bytes(const std::string& utf8) const {
+        std::string sjis = testing::toSjis(utf8);
+        if (!crlf) {
+            return sjis;
+        }
+        std::string out;
+        for (char c : sjis) {
+            if (c == '\n') {
+                out += '\r';
+            }
+            out += c;
+        }
+        return out;
+    }
+};
+
+const Program& program() {
+    static const Program p;
+    return p;
+}
+
+void expectRun(const std::vector<std::string>& args, const std::string& input, const std::string& out,
+               const std::string& err, int status) {
+    const Program& p = program();
+    ProcessResult r = p.run(args, input);
+    std::string shown;
+    for (const auto& a : args) {
+        shown += " [" + a.substr(0, 40) + "]";
+    }
+    EXPECT_EQ(r.status, status) << shown;
+    EXPECT_EQ(r.out, p.bytes(out)) << shown;
+    EXPECT_EQ(r.err, p.bytes(err)) << shown;
+}
+
+std::string help() {
+    return "skirmcast - forecasts enemy formations from the battle random sequence\n" + program().name() +
+           ": [option] [encount-pattern]\n"
+           "  -a [NUMBER]  魔大陸上空での帝国空軍との戦闘の予測を表示する\n"
+           "               数値を指定した場合は「2体組(NUMBER)回」以上の予測のみ表示する\n"
+           "               (数値を指定しない場合は「2体組3回」以上)\n"
+           "  -b NUMBER    今後の敵出現予測を何件まで表示するか(0を指定すると非表示)\n"
+           "  -m NUMBER    候補を何件まで表示するか(0を指定すると非表示)\n"
+           "  -h           使用方法を表示して終了する\n"
+           "\n";
+}
+
+const std::string kEmptyEcho = "入力出現パターン:\n  \n\n";
+
+TEST(EndToEnd, HelpWinsOverEverythingElse) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"-h"}, {"-H"}, {"AAX", "-h"}, {"-hm5"}, {"-ahb"}}) {
+        expectRun(args, "this line is never read\n", help(), "", 0);
+    }
+}
+
+TEST(EndToEnd, WorkedExamples) {
+    expectRun({"-m", "3", "-b", "0", "aabac.[bc]a"}, "",
+              "入力出現パターン:\n  A, A, B, A, C, ABCD, BC, A\n\n"
+              "No.1: 現在乱数位置: 14C0h, 初期乱数位置: 14B8h\n"
+              "No.2: 現在乱数位置: 1FC0h, 初期乱数位置: 1FB8h\n"
+              "No.3: 現在乱数位置: 2AC0h, 初期乱数位置: 2AB8h\n"
+              "候補が3件を越えたので中断します\n"
+              "候補数: 19件\n",
+              "", 0);
+    expectRun({"-b0", "ACCCACACACDA"}, "",
+              "入力出現パターン:\n  A, C, C, C, A, C, A, C, A, C, D, A\n\n"
+              "No.1: 現在乱数位置: 4E04h, 初期乱数位置: 4DF8h\n"
+              "No.2: 現在乱数位置: A704h, 初期乱数位置: A6F8h\n"
+              "No.3: 現在乱数位置: F504h, 初期乱数位置: F4F8h\n"
+              "No.4: 現在乱数位置: 0004h, 初期乱数位置: FFF8h\n"
+              "候補数: 4件\n",
+              "", 0);
+    // Exactly as many candidates as the limit: no over-limit line.
+    expectRun({"-b0", "-m4", "ACCCACACACDA"}, "",
+              "入力出現パターン:\n  A, C, C, C, A, C, A, C, A, C, D, A\n\n"
+              "No.1: 現在乱数位置: 4E04h, 初期乱数位置: 4DF8h\n"
+              "No.2: 現在乱数位置: A704h, 初期乱数位置: A6F8h\n"
+              "No.3: 現在乱数位置: F504h, 初期乱数位置: F4F8h\n"
+              "No.4: 現在乱数位置: 0004h, 初期乱数位置: FFF8h\n"
+              "候補数: 4件\n",
+              "", 0);
+}
+
+TEST(EndToEnd, PairForecastAndStatistics) {
+    const std::string block =
+        "入力出現パターン:\n  C, B, C, D, A, D, B, C, B, A, A, B\n\n"
+        "No.1: 現在乱数位置: 0B99h, 初期乱数位置: 0B8Dh\n"
+        "  2体組3回: あと  28回戦闘後に出現, 乱数位置: 0BB5h, パターン: A, B, B, A, A, B\n"
+        "          全滅後   1回戦闘後に出現, 乱数位置: 0B8Eh, パターン: A, B, B, A, B, A\n"
+        "  2体組4回: あと  66回戦闘後に出現, 乱数位置: 0BDBh, パターン: A, B, A, B, B, B\n"
+        "          全滅後   0回戦闘後に出現, 乱数位置: 0B8Dh, パターン: B, A, B, B, A, B\n"
+        "  2体組5回: あと 129回戦闘後に出現, 乱数位置: 0C1Ah, パターン: B, B, B, A, B, B\n"
+        "  2体組6回: あと 729回戦闘後に出現, 乱数位置: 0E72h, パターン: B, B, B, B, B, B\n"
+        "\n"
+        "候補数: 1件\n";
+    const std::string table =
+        "\n今後の敵出現予測:\n"
+        "  戦闘回数   通常A 通常B 通常C 通常D   固定A 固定B\n"
+        "     1回目:      0,    0,    1,    0       1,    0\n"
+        "     2回目:      0,    1,    0,    0       1,    0\n"
+        "     3回目:      0,    1,    0,    0       1,    0\n";
+    expectRun({"-a", "-b", "3", "CBCDADBCBAAB"}, "", block + table, "", 0);
+    expectRun({"-b", "3", "-a", "CBCDADBCBAAB"}, "", block + table, "", 0);
+    // Only the listed candidates get a block; the statistics count them all.
+    expectRun({"-m0", "-a", "-b", "3", "CBCDADBCBAAB"}, "",
+              "入力出現パターン:\n  C, B, C, D, A, D, B, C, B, A, A, B\n\n候補数: 1件\n" + table, "", 0);
+}
+
+TEST(EndToEnd, EmptyPatternMatchesEverywhere) {
+    expectRun({"-m", "0", "-b", "2"}, "\n",
+              kEmptyEcho +
+                  "候補数: 65536件\n\n今後の敵出現予測:\n"
+                  "  戦闘回数   通常A 通常B 通常C 通常D   固定A 固定B\n"
+                  "     1回目:   20480, 20480, 20480, 4096    49152, 16384\n"
+                  "     2回目:   20480, 20480, 20480, 4096    49152, 16384\n",
+              "", 0);
+    std::string listed;
+    for (int i = 0; i < 100; ++i) {
+        char line[80];
+        std::snprintf(line, sizeof line, "No.%d: 現在乱数位置: %04Xh, 初期乱数位置: %04Xh\n", i + 1, i, i);
+        listed += line;
+    }
+    expectRun({"-b0"}, "", kEmptyEcho + listed + "候補が100件を越えたので中断します\n候補数: 65536件\n", "", 0);
+    // A slot that admits nothing: no candidate, no table.
+    expectRun({"[]"}, "", "入力出現パターン:\n  \n\n候補数: 0件\n", "", 0);
+}
+
+TEST(EndToEnd, InvalidPatterns) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string text;
+        int column;
+    } cases[] = {
+        {{"AAX"}, "", "AAX", 2},
+        {{"-m", "3", "AA[B"}, "", "AA[B", 4},
+        {{"[A.]"}, "", "[A.]", 2},
+        {{"A B"}, "", "A B", 1},
+        {{}, "ab\xEF\n", "ab\xEF", 2},
+        {{}, "A\r\r\n", "A\r", 1},
+    };
+    for (const auto& c : cases) {
+        const Program& p = program();
+        ProcessResult r = p.run(c.args, c.input);
+        EXPECT_EQ(r.status, 1) << c.text;
+        EXPECT_EQ(r.out, "") << c.text;
+        // The echoed text is the user's own bytes, never converted.
+        const std::string head = p.bytes(program().name() + ": 敵出現パターン文字列が不正です\n");
+        std::string tail = c.text + "\n" + std::string(static_cast<std::size_t>(c.column), ' ') + "^\n";
+        if (p.crlf) {
+            tail = c.text + "\r\n" + std::string(static_cast<std::size_t>(c.column), ' ') + "^\r\n";
+        }
+        EXPECT_EQ(r.err, head + tail) << c.text;
+    }
+}
+
+TEST(EndToEnd, StandardInputLines) {
+    const std::string ab = "入力出現パターン:\n  A, B\n\n";
+    const struct {
+        std::string input;
+        std::string echo;
+    } cases[] = {
+        {"AB\n", ab},
+        {"AB", ab},
+        {"AB\r\n", ab},
+        {"AB\nCD\n", ab},
+        {std::string("AB\0CD\n", 6), ab},
+        {"AB\x1A" "CD", ab},
+        {"\x1A", kEmptyEcho},
+        {"", kEmptyEcho},
+        {std::string("\0AB", 3), kEmptyEcho},
+    };
+    for (const auto& c : cases) {
+        const Program& p = program();
+        ProcessResult r = p.run({"-m0", "-b0"}, c.input);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.substr(0, p.bytes(c.echo).size()), p.bytes(c.echo)) << ::testing::PrintToString(c.input);
+        EXPECT_EQ(r.err, "");
+    }
+    // A closed standard input reads as an empty line.
+    ProcessResult closed = program().run({"-m0", "-b0"}, "", true);
+    EXPECT_EQ(closed.status, 0);
+    EXPECT_EQ(closed.out, program().bytes(kEmptyEcho + "候補数: 65536件\n"));
+}
+
+TEST(EndToEnd, LongestPatternOnTheCommandLine) {
+    std::string echo = "入力出現パターン:\n  ";
+    for (int i = 0; i < 65536; ++i) {
+        echo += i == 0 ? "ABCD" : ", ABCD";
+    }
+    expectRun({"-m", "0", "-b", "0", std::string(65536, '.') + "AB"}, "", echo + "\n\n候補数: 65536件\n", "", 0);
+}
+
+TEST(EndToEnd, UnwritableOutputFailsTheRun) {
+    ProcessResult r = program().run({"aabac"}, "", false, "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, program().bytes(program().name() + ": 出力の書き込みに失敗しました\n"));
+    ProcessResult help = program().run({"-h"}, "", false, "/dev/full");
+    EXPECT_EQ(help.status, 1);
+    EXPECT_EQ(help.err, program().bytes(program().name() + ": 出力の書き込みに失敗しました\n"));
+}
+
+}  // namespace
+}  // namespace skirmcast
