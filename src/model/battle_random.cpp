@@ -3,7 +3,7 @@
 namespace skirmcast {
 
 // A permutation of 0..255, as the game holds it.
-const std::array<std::uint8_t, 256> kRandomTable = {
+constexpr std::array<std::uint8_t, 256> kRandomTable = {
     0x07, 0xB6, 0xF0, 0x1F, 0x55, 0x5B, 0x37, 0xE3, 0xAE, 0x4F, 0xB2, 0x5E, 0x99, 0xF6, 0x77, 0xCB,
     0x60, 0x8F, 0x43, 0x3E, 0xA7, 0x4C, 0x2D, 0x88, 0xC7, 0x68, 0xD7, 0xD1, 0xC2, 0xF2, 0xC1, 0xDD,
     0xAA, 0x93, 0x16, 0xF7, 0x26, 0x04, 0x36, 0xA1, 0x46, 0x4E, 0x56, 0xBE, 0x6C, 0x6E, 0x80, 0xD5,
@@ -22,6 +22,39 @@ const std::array<std::uint8_t, 256> kRandomTable = {
     0x76, 0xDF, 0x32, 0x6F, 0x34, 0xA8, 0xD0, 0xB8, 0x63, 0xC8, 0xC0, 0xEC, 0x4B, 0xE8, 0x17, 0xF8,
 };
 
+namespace {
+
+constexpr std::array<PositionSet, kNormalFormations> makeNormalFormationSets() {
+    std::array<PositionSet, kNormalFormations> sets{};
+    for (std::int32_t p = 0; p < kSequenceLength; ++p) {
+        sets[static_cast<std::size_t>(normalFormation(drawValue(p)))].insert(p);
+    }
+    return sets;
+}
+
+constexpr PositionSet makeFixedPairSet() {
+    PositionSet set{};
+    for (std::int32_t p = 0; p < kSequenceLength; ++p) {
+        if (fixedFormation(drawValue(p)) == 1) {
+            set.insert(p);
+        }
+    }
+    return set;
+}
+
+// Six bits from position p of a set, wrapping at the end of the ring.
+std::uint64_t sixBitsAt(const PositionSet& set, std::int32_t p) {
+    const auto at = static_cast<std::uint32_t>(p) & 0xFFFF;
+    const std::uint64_t low = set.words[at >> 6] >> (at & 63);
+    const std::uint64_t high = (at & 63) > 58 ? set.words[((at >> 6) + 1) & 1023] << (64 - (at & 63)) : 0;
+    return (low | high) & 0x3F;
+}
+
+}  // namespace
+
+constinit const std::array<PositionSet, kNormalFormations> kNormalFormationSets = makeNormalFormationSets();
+constinit const PositionSet kFixedPairSet = makeFixedPairSet();
+
 std::int32_t pairCount(std::int32_t position) {
     std::int32_t count = 0;
     for (std::int32_t q = 0; q < kPairWindow; ++q) {
@@ -30,13 +63,27 @@ std::int32_t pairCount(std::int32_t position) {
     return count;
 }
 
+std::int32_t pairWindowBits(std::int32_t position) {
+    return static_cast<std::int32_t>(sixBitsAt(kFixedPairSet, position));
+}
+
 void buildPairCountTable(std::int32_t* table) {
-    // A sliding window over the ring: each position adds the draw entering
-    // the window and drops the one leaving it.
-    std::int32_t count = pairCount(0);
-    for (std::int32_t p = 0; p < kSequenceLength; ++p) {
-        table[p] = count;
-        count += fixedFormation(drawValue(p + kPairWindow)) - fixedFormation(drawValue(p));
+    // The count of each 6-bit window, looked up rather than counted.
+    constexpr auto kBitCounts = [] {
+        std::array<std::int32_t, 64> counts{};
+        for (std::size_t bits = 0; bits < counts.size(); ++bits) {
+            counts[bits] = popcount64(bits);
+        }
+        return counts;
+    }();
+    for (std::int32_t w = 0; w < PositionSet::kWords; ++w) {
+        const std::uint64_t low = kFixedPairSet.words[static_cast<std::size_t>(w)];
+        const std::uint64_t high = kFixedPairSet.words[static_cast<std::size_t>((w + 1) % PositionSet::kWords)];
+        std::int32_t* out = table + w * 64;
+        out[0] = kBitCounts[low & 0x3F];
+        for (unsigned b = 1; b < 64; ++b) {
+            out[b] = kBitCounts[((low >> b) | (high << (64 - b))) & 0x3F];
+        }
     }
 }
 

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/position_set.hpp"
+
 namespace skirmcast {
 
 inline constexpr std::int32_t kSequenceLength = 65536;
@@ -35,8 +37,17 @@ constexpr std::int32_t fixedFormation(std::int32_t value) {
     return value >= 192 ? 1 : 0;
 }
 
+// For each normal formation, the positions whose draw selects it, and the
+// positions whose draw selects fixed formation B. Fixed at compile time.
+extern const std::array<PositionSet, kNormalFormations> kNormalFormationSets;
+extern const PositionSet kFixedPairSet;
+
 // How many of the six draws from this position bring fixed formation B.
 std::int32_t pairCount(std::int32_t position);
+
+// The fixed formations of the six draws from this position, bit q set when
+// the draw at position + q brings B.
+std::int32_t pairWindowBits(std::int32_t position);
 
 // Fills all 65536 entries of a PairCountTable with pairCount of each position.
 void buildPairCountTable(std::int32_t* table);

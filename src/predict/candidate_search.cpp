@@ -1,5 +1,3 @@
-#include <bit>
-
 #include "predict/prediction.hpp"
 
 namespace skirmcast {
@@ -14,22 +12,12 @@ bool admits(PatternSlot slot, std::int32_t formation) {
     return (slot >> formation) & 1;
 }
 
-// For each normal formation, the positions whose draw selects it.
-using FormationSets = std::array<PositionSet, kNormalFormations>;
-
-void buildFormationSets(FormationSets& sets) {
-    for (std::int32_t p = 0; p < kSequenceLength; ++p) {
-        sets[static_cast<std::size_t>(normalFormation(drawValue(p)))].insert(p);
-    }
-}
-
-// Word w of the positions admitted by mask, shifted so that bit i stands for
-// position i + shift.
-std::uint64_t admittedWord(const FormationSets& sets, std::int32_t mask, std::int32_t w) {
+// Word w of the positions whose formation the mask admits.
+std::uint64_t admittedWord(std::int32_t mask, std::int32_t w) {
     std::uint64_t word = 0;
-    for (std::size_t f = 0; f < sets.size(); ++f) {
+    for (std::size_t f = 0; f < kNormalFormationSets.size(); ++f) {
         if ((mask >> f) & 1) {
-            word |= sets[f].words[static_cast<std::size_t>(w)];
+            word |= kNormalFormationSets[f].words[static_cast<std::size_t>(w)];
         }
     }
     return word;
@@ -37,21 +25,21 @@ std::uint64_t admittedWord(const FormationSets& sets, std::int32_t mask, std::in
 
 // Keeps the positions i of found at which position i + offset is admitted by
 // mask; returns how many are left.
-std::int32_t restrict(PositionSet& found, const FormationSets& sets, std::int32_t mask, std::int32_t offset) {
+std::int32_t restrict(PositionSet& found, std::int32_t mask, std::int32_t offset) {
     constexpr std::int32_t kLast = PositionSet::kWords - 1;
     const std::int32_t wordShift = (offset >> 6) & kLast;
     const auto bitShift = static_cast<unsigned>(offset & 63);
     std::int32_t left = 0;
     for (std::int32_t w = 0; w < PositionSet::kWords; ++w) {
-        std::uint64_t low = admittedWord(sets, mask, (w + wordShift) & kLast);
+        std::uint64_t low = admittedWord(mask, (w + wordShift) & kLast);
         std::uint64_t word = low;
         if (bitShift != 0) {
-            std::uint64_t high = admittedWord(sets, mask, (w + wordShift + 1) & kLast);
+            std::uint64_t high = admittedWord(mask, (w + wordShift + 1) & kLast);
             word = (low >> bitShift) | (high << (64 - bitShift));
         }
         std::uint64_t& target = found.words[static_cast<std::size_t>(w)];
         target &= word;
-        left += std::popcount(target);
+        left += popcount64(target);
     }
     return left;
 }
@@ -85,14 +73,12 @@ void findCandidates(const EncounterPattern& pattern, PositionSet& found) {
     }
 
     // Whole-set passes while many positions survive, 64 positions per word.
-    FormationSets sets;
-    buildFormationSets(sets);
     std::int32_t left = kSequenceLength;
     std::int32_t j = 0;
     for (; j < pattern.size && left > kFewSurvivors; ++j) {
         std::int32_t mask = pattern.slots[j] & kFormationBits;
         if (mask != kFormationBits) {
-            left = restrict(found, sets, mask, j);
+            left = restrict(found, mask, j);
         }
     }
     if (left == 0 || j == pattern.size) {
@@ -104,7 +90,7 @@ void findCandidates(const EncounterPattern& pattern, PositionSet& found) {
     survivors.forEach([&](std::int32_t initial) {
         for (std::int32_t k = j; k < pattern.size; ++k) {
             if (!admits(pattern.slots[k], normalFormation(drawValue(initial + k)))) {
-                found.words[static_cast<std::size_t>(initial >> 6)] &= ~(std::uint64_t{1} << (initial & 63));
+                found.erase(initial);
                 return;
             }
         }

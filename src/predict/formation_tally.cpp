@@ -18,7 +18,6 @@
 // row is a sum of 256 entries: about 2^24 additions per formation for all
 // 65536 rows, whatever the number of candidates.
 #include <algorithm>
-#include <bit>
 
 #include "predict/prediction.hpp"
 #include "text/messages.hpp"
@@ -86,8 +85,8 @@ void buildColumnCounts(CountedFormation formation, const std::array<Bits256, 256
         const Bits256& column = columns[l];
         for (std::size_t s = 0; s < 256; ++s) {
             const Bits256& g = shifted[s];
-            r[l * 256 + s] = std::popcount(column[0] & g[0]) + std::popcount(column[1] & g[1]) +
-                             std::popcount(column[2] & g[2]) + std::popcount(column[3] & g[3]);
+            r[l * 256 + s] = popcount64(column[0] & g[0]) + popcount64(column[1] & g[1]) +
+                             popcount64(column[2] & g[2]) + popcount64(column[3] & g[3]);
         }
     }
 }

@@ -31,13 +31,36 @@ std::int32_t PairForecaster::distance(Cursor& cursor, std::int32_t from, std::in
     return static_cast<std::int32_t>(cursor.found - from);
 }
 
-void writePairLetters(Writer& out, std::int32_t position) {
-    for (std::int32_t q = 0; q < kPairWindow; ++q) {
-        if (q != 0) {
-            out.put(", ");
+namespace {
+
+// "A, B, A, A, B, B" for each of the 64 ways six draws can fall, indexed by
+// pairWindowBits: a million of these lines make the largest report.
+constexpr std::size_t kWindow = kPairWindow;
+constexpr std::size_t kLettersLength = kWindow + 2 * (kWindow - 1);
+using LetterLines = std::array<std::array<char, kLettersLength>, 64>;
+
+constexpr LetterLines makeLetterLines() {
+    LetterLines lines{};
+    for (std::size_t bits = 0; bits < 64; ++bits) {
+        std::size_t at = 0;
+        for (std::size_t q = 0; q < kWindow; ++q) {
+            if (q != 0) {
+                lines[bits][at++] = ',';
+                lines[bits][at++] = ' ';
+            }
+            lines[bits][at++] = (bits >> q) & 1 ? 'B' : 'A';
         }
-        out.put(fixedFormation(drawValue(position + q)) == 1 ? 'B' : 'A');
     }
+    return lines;
+}
+
+constexpr LetterLines kLetterLines = makeLetterLines();
+
+}  // namespace
+
+void writePairLetters(Writer& out, std::int32_t position) {
+    const auto& line = kLetterLines[static_cast<std::size_t>(pairWindowBits(position))];
+    out.put(std::string_view(line.data(), line.size()));
 }
 
 PairForecaster::Distances PairForecaster::distancesFor(const Candidate& candidate, std::int32_t count) {

@@ -7,46 +7,15 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 #include "app/settings.hpp"
 #include "model/battle_random.hpp"
 #include "model/encounter_pattern.hpp"
+#include "model/position_set.hpp"
 #include "text/writer.hpp"
 
 namespace skirmcast {
-
-// A set of positions 0..65535, one bit each.
-struct PositionSet {
-    static constexpr std::int32_t kWords = kSequenceLength / 64;
-    std::array<std::uint64_t, kWords> words{};
-
-    bool contains(std::int32_t position) const {
-        auto p = static_cast<std::uint32_t>(position) & 0xFFFF;
-        return (words[p >> 6] >> (p & 63)) & 1;
-    }
-    void insert(std::int32_t position) {
-        auto p = static_cast<std::uint32_t>(position) & 0xFFFF;
-        words[p >> 6] |= std::uint64_t{1} << (p & 63);
-    }
-    std::int32_t count() const {
-        std::int32_t n = 0;
-        for (std::uint64_t w : words) {
-            n += std::popcount(w);
-        }
-        return n;
-    }
-    // Calls visit(position) for every member in increasing order.
-    template <typename Visit>
-    void forEach(Visit&& visit) const {
-        for (std::int32_t w = 0; w < kWords; ++w) {
-            for (std::uint64_t bits = words[static_cast<std::size_t>(w)]; bits != 0; bits &= bits - 1) {
-                visit(w * 64 + std::countr_zero(bits));
-            }
-        }
-    }
-};
 
 // An initial position that fits the pattern; the next battle draws at current.
 struct Candidate {

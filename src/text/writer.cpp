@@ -1,7 +1,5 @@
 #include "text/writer.hpp"
 
-#include <cstring>
-
 namespace skirmcast {
 
 bool FileSink::write(const char* data, std::size_t size) {
@@ -13,40 +11,42 @@ bool FileSink::sync() {
 }
 
 void Writer::drain() {
-    if (used_ != 0 && !failed_ && !sink_.write(buffer_, used_)) {
-        failed_ = true;
+    if (used_ != 0 && !failed_) {
+        bool ok = true;
+        if (!crlf_) {
+            ok = sink_.write(buffer_, used_);
+        } else {
+            // Translated a slice at a time, so that the extra room is small
+            // and fixed and the sink still gets large writes.
+            char translated[8192];
+            std::size_t filled = 0;
+            for (std::size_t i = 0; i < used_ && ok; ++i) {
+                if (buffer_[i] == '\n') {
+                    translated[filled++] = '\r';
+                }
+                translated[filled++] = buffer_[i];
+                if (filled >= sizeof translated - 1) {
+                    ok = sink_.write(translated, filled);
+                    filled = 0;
+                }
+            }
+            if (ok && filled != 0) {
+                ok = sink_.write(translated, filled);
+            }
+        }
+        // After a failure the rest of the report is dropped: the run still
+        // ends normally, and the caller reports the loss once, at the end.
+        failed_ = !ok;
     }
-    // After a failure the rest of the report is dropped: the run still ends
-    // normally, and the caller reports the loss once, at the end.
     used_ = 0;
 }
 
-void Writer::reserve(std::size_t size) {
-    if (kCapacity - used_ < size) {
-        drain();
-    }
-}
-
-void Writer::put(char byte) {
-    reserve(2);
-    if (byte == '\n' && crlf_) {
-        buffer_[used_++] = '\r';
-    }
-    buffer_[used_++] = byte;
-}
-
-void Writer::put(std::string_view bytes) {
-    if (crlf_) {
-        for (char byte : bytes) {
-            put(byte);
-        }
-        return;
-    }
+void Writer::putLong(std::string_view bytes) {
     while (!bytes.empty()) {
         if (used_ == kCapacity) {
             drain();
         }
-        std::size_t n = bytes.size() < kCapacity - used_ ? bytes.size() : kCapacity - used_;
+        const std::size_t n = bytes.size() < kCapacity - used_ ? bytes.size() : kCapacity - used_;
         std::memcpy(buffer_ + used_, bytes.data(), n);
         used_ += n;
         bytes.remove_prefix(n);
@@ -58,7 +58,7 @@ void Writer::putSpaces(std::size_t count) {
         if (used_ == kCapacity) {
             drain();
         }
-        std::size_t n = count < kCapacity - used_ ? count : kCapacity - used_;
+        const std::size_t n = count < kCapacity - used_ ? count : kCapacity - used_;
         std::memset(buffer_ + used_, ' ', n);
         used_ += n;
         count -= n;
@@ -66,39 +66,31 @@ void Writer::putSpaces(std::size_t count) {
 }
 
 void Writer::putDecimal(std::int32_t value, int width) {
-    char digits[16];
-    char* end = digits + sizeof digits;
+    char digits[12];
+    char* const end = digits + sizeof digits;
     char* p = end;
-    // Widened so that the most negative value has a magnitude too.
-    std::int64_t magnitude = value;
-    bool negative = magnitude < 0;
-    if (negative) {
-        magnitude = -magnitude;
-    }
+    // Unsigned, so that the most negative value has a magnitude too.
+    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
     do {
         *--p = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (negative) {
+    if (value < 0) {
         *--p = '-';
     }
-    std::size_t length = static_cast<std::size_t>(end - p);
-    if (width > 0 && static_cast<std::size_t>(width) > length) {
-        putSpaces(static_cast<std::size_t>(width) - length);
+    const auto length = static_cast<std::size_t>(end - p);
+    const std::size_t pad = width > 0 && static_cast<std::size_t>(width) > length ? static_cast<std::size_t>(width) - length : 0;
+    if (pad > sizeof digits) {
+        putSpaces(pad);
+        put(std::string_view(p, length));
+        return;
     }
-    reserve(length);
-    std::memcpy(buffer_ + used_, p, length);
-    used_ += length;
-}
-
-void Writer::putPosition(std::int64_t position) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    auto value = static_cast<std::uint32_t>(position & 0xFFFF);
-    reserve(4);
-    buffer_[used_++] = kHex[(value >> 12) & 0xF];
-    buffer_[used_++] = kHex[(value >> 8) & 0xF];
-    buffer_[used_++] = kHex[(value >> 4) & 0xF];
-    buffer_[used_++] = kHex[value & 0xF];
+    char* out = room(pad + length);
+    for (std::size_t i = 0; i < pad; ++i) {
+        out[i] = ' ';
+    }
+    std::memcpy(out + pad, p, length);
+    used_ += pad + length;
 }
 
 bool Writer::flush() {
