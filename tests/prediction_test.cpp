@@ -181,10 +181,15 @@ TEST(PairForecast, ResumedSearchesAgreeWithTheLiteralSearch) {
     buildPairCountTable(literalTable.data());
     std::mt19937 random(6);
     for (std::int32_t n : {0, 12, 65536}) {
+        // Blocks are written too: after the first few the forecaster moves
+        // from counting as it goes to its table, and both must agree.
         PairForecaster forecaster(table.data(), 0);
+        StringSink sink;
+        Writer out(sink, LineEnds::kLf);
         std::int32_t initial = 0;
         while (initial < kSequenceLength) {
             const Candidate candidate{initial, initial + n};
+            forecaster.writeBlock(out, candidate);
             for (std::int32_t count = 0; count <= kPairWindow; ++count) {
                 const auto d = forecaster.distancesFor(candidate, count);
                 ASSERT_EQ(d.ahead, pairDistanceLiteral(literalTable.data(), candidate.current, count))

@@ -50,17 +50,21 @@ std::uint64_t sixBitsAt(const PositionSet& set, std::int32_t p) {
     return (low | high) & 0x3F;
 }
 
+constexpr std::array<std::int32_t, 64> kBitCounts = [] {
+    std::array<std::int32_t, 64> counts{};
+    for (std::size_t bits = 0; bits < counts.size(); ++bits) {
+        counts[bits] = popcount64(bits);
+    }
+    return counts;
+}();
+
 }  // namespace
 
 constinit const std::array<PositionSet, kNormalFormations> kNormalFormationSets = makeNormalFormationSets();
 constinit const PositionSet kFixedPairSet = makeFixedPairSet();
 
 std::int32_t pairCount(std::int32_t position) {
-    std::int32_t count = 0;
-    for (std::int32_t q = 0; q < kPairWindow; ++q) {
-        count += fixedFormation(drawValue(position + q));
-    }
-    return count;
+    return kBitCounts[sixBitsAt(kFixedPairSet, position)];
 }
 
 std::int32_t pairWindowBits(std::int32_t position) {
@@ -68,14 +72,6 @@ std::int32_t pairWindowBits(std::int32_t position) {
 }
 
 void buildPairCountTable(std::int32_t* table) {
-    // The count of each 6-bit window, looked up rather than counted.
-    constexpr auto kBitCounts = [] {
-        std::array<std::int32_t, 64> counts{};
-        for (std::size_t bits = 0; bits < counts.size(); ++bits) {
-            counts[bits] = popcount64(bits);
-        }
-        return counts;
-    }();
     for (std::int32_t w = 0; w < PositionSet::kWords; ++w) {
         const std::uint64_t low = kFixedPairSet.words[static_cast<std::size_t>(w)];
         const std::uint64_t high = kFixedPairSet.words[static_cast<std::size_t>((w + 1) % PositionSet::kWords)];

@@ -19,7 +19,7 @@ std::int32_t PairForecaster::distance(Cursor& cursor, std::int32_t from, std::in
     if (cursor.found < from) {
         cursor.found = -1;
         for (std::int64_t p = from; p < std::int64_t{from} + kSequenceLength; ++p) {
-            if (table_[p & 0xFFFF] == count) {
+            if (countAt(p) == count) {
                 cursor.found = p;
                 break;
             }
@@ -63,17 +63,21 @@ void writePairLetters(Writer& out, std::int32_t position) {
     out.put(std::string_view(line.data(), line.size()));
 }
 
+std::int32_t PairForecaster::countAt(std::int64_t position) const {
+    return built_ ? table_[position & 0xFFFF] : pairCount(static_cast<std::int32_t>(position & 0xFFFF));
+}
+
 PairForecaster::Distances PairForecaster::distancesFor(const Candidate& candidate, std::int32_t count) {
-    if (!built_) {
-        buildPairCountTable(table_);
-        built_ = true;
-    }
     const auto index = static_cast<std::size_t>(count);
     return {distance(ahead_[index], candidate.current, count),
             distance(afterWipe_[index], candidate.initial, count)};
 }
 
 void PairForecaster::writeBlock(Writer& out, const Candidate& candidate) {
+    if (!built_ && ++blocks_ > kBlocksBeforeTable) {
+        buildPairCountTable(table_);
+        built_ = true;
+    }
     for (std::int32_t j = pairMinimum_; j <= kPairWindow; ++j) {
         const auto [ahead, afterWipe] = distancesFor(candidate, j);
 

@@ -65,8 +65,9 @@ std::int32_t pairDistanceLiteral(const std::int32_t* pairCountTable, std::int32_
 // Writes the forecast blocks of listed candidates. Candidates must come in
 // increasing order (as the scan finds them): each search then resumes where
 // the previous one for the same count stopped, so the whole run's searches
-// cost one sweep of the ring per count. The PairCountTable is built on the
-// first block, so a run that lists no candidate never builds it.
+// cost one sweep of the ring per count. The first few blocks count pairs as
+// they go; the PairCountTable is built only once enough blocks are written
+// to repay its quarter MiB, so a typical run never touches it.
 class PairForecaster {
 public:
     PairForecaster(std::int32_t* pairCountTable, std::int32_t pairMinimum)
@@ -86,8 +87,13 @@ private:
     };
     std::int32_t distance(Cursor& cursor, std::int32_t from, std::int32_t count);
 
+    std::int32_t countAt(std::int64_t position) const;
+
+    static constexpr std::int32_t kBlocksBeforeTable = 16;
+
     std::int32_t* table_;
     std::int32_t pairMinimum_;
+    std::int32_t blocks_ = 0;
     bool built_ = false;
     std::array<Cursor, kPairWindow + 1> ahead_{};
     std::array<Cursor, kPairWindow + 1> afterWipe_{};
