@@ -26,12 +26,20 @@ struct ProcessResult {
     int signal = 0;
 };
 
-// argv[0] is passed as given; `program` is the file run. Stdin is the given
-// bytes, or closed altogether when closeStdin is set. stdoutPath, if not
-// empty, is opened for writing as the child's standard output instead of a pipe.
+struct ProcessOptions {
+    std::string input;              // standard input's bytes
+    bool closeStdin = false;        // no standard input at all
+    std::string stdoutPath;         // a file as standard output instead of a pipe
+    bool closeStdoutEarly = false;  // nobody reads standard output
+};
+
+// argv[0] is passed as given; `program` is the file run. SIGPIPE is at its
+// default in the child, whatever the test runner does with it.
 inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& argv,
-                                const std::string& input, bool closeStdin = false,
-                                const std::string& stdoutPath = "") {
+                                const ProcessOptions& options = {}) {
+    const std::string& input = options.input;
+    const bool closeStdin = options.closeStdin;
+    const std::string& stdoutPath = options.stdoutPath;
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) {
         throw std::runtime_error("pipe failed");
@@ -57,9 +65,17 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
         args.push_back(const_cast<char*>(a.c_str()));
     }
     args.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, args.data(), environ);
+    int rc = posix_spawn(&pid, program.c_str(), &actions, &attributes, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     close(in[0]);
     close(out[1]);
     close(err[1]);
@@ -77,6 +93,10 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     }
     signal(SIGPIPE, SIG_IGN);
     bool outOpen = true, errOpen = true;
+    if (options.closeStdoutEarly) {
+        close(out[0]);
+        outOpen = false;
+    }
     while (outOpen || errOpen || inFd >= 0) {
         pollfd fds[3];
         int n = 0;
@@ -108,7 +128,9 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
             }
         }
     }
-    close(out[0]);
+    if (!options.closeStdoutEarly) {
+        close(out[0]);
+    }
     close(err[0]);
     int status = 0;
     waitpid(pid, &status, 0);

@@ -39,8 +39,10 @@ TEST(Reference, WholeReportsAgree) {
         }
         std::vector<std::string> argv{"skirmcast"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
-        const auto fast = testing::runProcess(SKIRMCAST_EXE, argv, c.input);
-        const auto literal = testing::runProcess(SKIRMCAST_REFERENCE_EXE, argv, c.input);
+        testing::ProcessOptions options;
+        options.input = c.input;
+        const auto fast = testing::runProcess(SKIRMCAST_EXE, argv, options);
+        const auto literal = testing::runProcess(SKIRMCAST_REFERENCE_EXE, argv, options);
         EXPECT_EQ(fast.status, literal.status) << shown;
         EXPECT_EQ(fast.err, literal.err) << shown;
         EXPECT_TRUE(fast.out == literal.out) << shown << ": " << fast.out.size() << " bytes against "
