@@ -1,12 +1,14 @@
 // Whole reports of the program against the literal reference program, byte
 // for byte, on inputs that take every fast path: the correlation tally, the
 // resumed pair searches, the whole-set match, the survivors checked one by one.
+// Under a wrapper (see program.hpp) the other build's reports must be the
+// reference's with that platform's line ends.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "process.hpp"
+#include "program.hpp"
 
 namespace skirmcast {
 namespace {
@@ -32,21 +34,26 @@ TEST(Reference, WholeReportsAgree) {
         {{}, "A[B\n"},
         {{"-h", "x"}, ""},
     };
+    const testing::Program& p = testing::program();
     for (const auto& c : cases) {
+        const std::size_t length = c.args.empty() ? 0 : c.args.back().size();
+        if (!p.wrapper.empty() && length > 32000) {
+            continue;  // longer than a Windows command line can be
+        }
         std::string shown;
         for (const auto& a : c.args) {
             shown += " [" + a.substr(0, 30) + "]";
         }
-        std::vector<std::string> argv{"skirmcast"};
+        std::vector<std::string> argv{p.name()};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
         testing::ProcessOptions options;
         options.input = c.input;
-        const auto fast = testing::runProcess(SKIRMCAST_EXE, argv, options);
+        const auto fast = p.run(c.args, options);
         const auto literal = testing::runProcess(SKIRMCAST_REFERENCE_EXE, argv, options);
         EXPECT_EQ(fast.status, literal.status) << shown;
-        EXPECT_EQ(fast.err, literal.err) << shown;
-        EXPECT_TRUE(fast.out == literal.out) << shown << ": " << fast.out.size() << " bytes against "
-                                             << literal.out.size();
+        EXPECT_EQ(fast.err, p.lineEnds(literal.err)) << shown;
+        EXPECT_TRUE(fast.out == p.lineEnds(literal.out)) << shown << ": " << fast.out.size() << " bytes against "
+                                                         << literal.out.size();
     }
 }
 
