@@ -59,23 +59,17 @@ TEST(EndToEnd, WorkedExamples) {
               "候補が3件を越えたので中断します\n"
               "候補数: 19件\n",
               "", 0);
-    expectRun({"-b0", "ACCCACACACDA"}, "",
-              "入力出現パターン:\n  A, C, C, C, A, C, A, C, A, C, D, A\n\n"
-              "No.1: 現在乱数位置: 4E04h, 初期乱数位置: 4DF8h\n"
-              "No.2: 現在乱数位置: A704h, 初期乱数位置: A6F8h\n"
-              "No.3: 現在乱数位置: F504h, 初期乱数位置: F4F8h\n"
-              "No.4: 現在乱数位置: 0004h, 初期乱数位置: FFF8h\n"
-              "候補数: 4件\n",
-              "", 0);
+    // The last candidate's current position wraps past the end.
+    const std::string wrapped =
+        "入力出現パターン:\n  A, C, C, C, A, C, A, C, A, C, D, A\n\n"
+        "No.1: 現在乱数位置: 4E04h, 初期乱数位置: 4DF8h\n"
+        "No.2: 現在乱数位置: A704h, 初期乱数位置: A6F8h\n"
+        "No.3: 現在乱数位置: F504h, 初期乱数位置: F4F8h\n"
+        "No.4: 現在乱数位置: 0004h, 初期乱数位置: FFF8h\n"
+        "候補数: 4件\n";
+    expectRun({"-b0", "ACCCACACACDA"}, "", wrapped, "", 0);
     // Exactly as many candidates as the limit: no over-limit line.
-    expectRun({"-b0", "-m4", "ACCCACACACDA"}, "",
-              "入力出現パターン:\n  A, C, C, C, A, C, A, C, A, C, D, A\n\n"
-              "No.1: 現在乱数位置: 4E04h, 初期乱数位置: 4DF8h\n"
-              "No.2: 現在乱数位置: A704h, 初期乱数位置: A6F8h\n"
-              "No.3: 現在乱数位置: F504h, 初期乱数位置: F4F8h\n"
-              "No.4: 現在乱数位置: 0004h, 初期乱数位置: FFF8h\n"
-              "候補数: 4件\n",
-              "", 0);
+    expectRun({"-b0", "-m4", "ACCCACACACDA"}, "", wrapped, "", 0);
 }
 
 TEST(EndToEnd, PairForecastAndStatistics) {

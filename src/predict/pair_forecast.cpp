@@ -73,6 +73,22 @@ PairForecaster::Distances PairForecaster::distancesFor(const Candidate& candidat
             distance(afterWipe_[index], candidate.initial, count)};
 }
 
+namespace {
+
+// The part both lines share: "<%4d>回戦闘後に出現, 乱数位置: <hex>h, パターン: <letters>\n"
+// for the stretch that begins `distance` battles after `from`.
+void writeStretch(Writer& out, std::int32_t from, std::int32_t distance) {
+    out.putDecimal(distance, 4);
+    out.put(text::kPairDistanceSuffix);
+    out.put(text::kPairPosition);
+    out.putPosition(from + distance);
+    out.put(text::kPairLetters);
+    writePairLetters(out, from + distance);
+    out.put('\n');
+}
+
+}  // namespace
+
 void PairForecaster::writeBlock(Writer& out, const Candidate& candidate) {
     if (!built_ && ++blocks_ > kBlocksBeforeTable) {
         buildPairCountTable(table_);
@@ -84,23 +100,12 @@ void PairForecaster::writeBlock(Writer& out, const Candidate& candidate) {
         out.put(text::kPairAheadPrefix);
         out.putDecimal(j);
         out.put(text::kPairAheadMiddle);
-        out.putDecimal(ahead, 4);
-        out.put(text::kPairDistanceSuffix);
-        out.put(text::kPairPosition);
-        out.putPosition(candidate.current + ahead);
-        out.put(text::kPairLetters);
-        writePairLetters(out, candidate.current + ahead);
-        out.put('\n');
-
+        writeStretch(out, candidate.current, ahead);
+        // A wipe-out takes the sequence back to the initial position; worth
+        // saying only when the stretch comes sooner from there.
         if (afterWipe < ahead) {
             out.put(text::kPairWipePrefix);
-            out.putDecimal(afterWipe, 4);
-            out.put(text::kPairDistanceSuffix);
-            out.put(text::kPairPosition);
-            out.putPosition(candidate.initial + afterWipe);
-            out.put(text::kPairLetters);
-            writePairLetters(out, candidate.initial + afterWipe);
-            out.put('\n');
+            writeStretch(out, candidate.initial, afterWipe);
         }
     }
     out.put('\n');
