@@ -16,7 +16,8 @@
 //
 // R is 256 columns x 256 shifts, each a popcount of 256-bit sets, and every
 // row is a sum of 256 entries: about 2^24 additions per formation for all
-// 65536 rows, whatever the number of candidates.
+// 65536 rows, whatever the number of candidates. Two formations share each
+// addition, packed in the halves of one 32-bit word.
 #include <algorithm>
 
 #include "predict/prediction.hpp"
@@ -76,54 +77,75 @@ void buildShiftedIndicator(CountedFormation formation, std::array<Bits256, 256>&
     }
 }
 
-// r[l * 256 + s] = R_l[s] for one formation.
-void buildColumnCounts(CountedFormation formation, const std::array<Bits256, 256>& columns,
+// Two formations' column counts packed in one entry, the first in the low
+// 16 bits: r[l * 256 + s] = R_l[s] | R'_l[s] << 16. Each count is at most
+// 256, so one addition sums both, and up to 255 of them stay apart.
+void buildPackedCounts(CountedFormation low, CountedFormation high, const std::array<Bits256, 256>& columns,
                        std::int32_t* r) {
-    std::array<Bits256, 256> shifted;
-    buildShiftedIndicator(formation, shifted);
+    std::array<Bits256, 256> lowShifted;
+    std::array<Bits256, 256> highShifted;
+    buildShiftedIndicator(low, lowShifted);
+    buildShiftedIndicator(high, highShifted);
+    auto common = [](const Bits256& x, const Bits256& y) {
+        return popcount64(x[0] & y[0]) + popcount64(x[1] & y[1]) + popcount64(x[2] & y[2]) +
+               popcount64(x[3] & y[3]);
+    };
     for (std::size_t l = 0; l < 256; ++l) {
-        const Bits256& column = columns[l];
         for (std::size_t s = 0; s < 256; ++s) {
-            const Bits256& g = shifted[s];
-            r[l * 256 + s] = popcount64(column[0] & g[0]) + popcount64(column[1] & g[1]) +
-                             popcount64(column[2] & g[2]) + popcount64(column[3] & g[3]);
+            r[l * 256 + s] = common(columns[l], lowShifted[s]) | common(columns[l], highShifted[s]) << 16;
         }
     }
 }
 
-// Writes the rows of two formations into the normal tally's slots
-// slotFirst and slotFirst + 1, from their column counts r0 and r1.
-void writeRows(std::int32_t* normal, std::int32_t rows, std::int32_t slotFirst, const std::int32_t* r0,
-               const std::int32_t* r1) {
-    std::array<std::int32_t, 256> acc0;
-    std::array<std::int32_t, 256> acc1;
+// The columns summed in 16-bit halves before they are taken apart: 128 x 256
+// stays below 65536.
+constexpr std::int32_t kColumnsPerHalf = 128;
+
+// Writes the rows of all four counted formations into the normal tally's
+// four slots, from the packed column counts of (A, B) and (C, fixed B).
+void writeRows(std::int32_t* normal, std::int32_t rows, const std::int32_t* rAB, const std::int32_t* rCF) {
+    std::array<std::array<std::int32_t, 256>, kCounted> totals;
+    std::array<std::uint32_t, 256> accAB;
+    std::array<std::uint32_t, 256> accCF;
     for (std::int32_t b = 0; b < 256 && b < rows; ++b) {
         // Rows 256a + b for a below this bound are wanted.
-        const std::int32_t aCount = std::min<std::int32_t>(256, (rows - b + 255) / 256);
-        const auto aEnd = static_cast<std::size_t>(aCount);
-        std::fill_n(acc0.begin(), aEnd, 0);
-        std::fill_n(acc1.begin(), aEnd, 0);
-        for (std::int32_t l = 0; l < 256; ++l) {
-            const std::int32_t sum = l + b;
-            const std::int32_t carry = sum >> 8;
-            const auto shift = static_cast<std::size_t>((carry + kInverse23 * kRandomTable[static_cast<std::size_t>(sum & 0xFF)]) & 0xFF);
-            const std::int32_t* c0 = r0 + l * 256;
-            const std::int32_t* c1 = r1 + l * 256;
-            // acc[a] += R_l[(a + shift) mod 256], in two unbroken runs.
-            const std::size_t split = std::min<std::size_t>(aEnd, 256 - shift);
-            for (std::size_t a = 0; a < split; ++a) {
-                acc0[a] += c0[a + shift];
-                acc1[a] += c1[a + shift];
+        const auto aEnd = static_cast<std::size_t>(std::min<std::int32_t>(256, (rows - b + 255) / 256));
+        for (auto& total : totals) {
+            std::fill_n(total.begin(), aEnd, 0);
+        }
+        for (std::int32_t half = 0; half < 256; half += kColumnsPerHalf) {
+            std::fill_n(accAB.begin(), aEnd, 0u);
+            std::fill_n(accCF.begin(), aEnd, 0u);
+            for (std::int32_t l = half; l < half + kColumnsPerHalf; ++l) {
+                const std::int32_t sum = l + b;
+                const std::int32_t carry = sum >> 8;
+                const auto shift = static_cast<std::size_t>(
+                    (carry + kInverse23 * kRandomTable[static_cast<std::size_t>(sum & 0xFF)]) & 0xFF);
+                const std::int32_t* cAB = rAB + l * 256;
+                const std::int32_t* cCF = rCF + l * 256;
+                // acc[a] += R_l[(a + shift) mod 256], in two unbroken runs.
+                const std::size_t split = std::min<std::size_t>(aEnd, 256 - shift);
+                for (std::size_t a = 0; a < split; ++a) {
+                    accAB[a] += static_cast<std::uint32_t>(cAB[a + shift]);
+                    accCF[a] += static_cast<std::uint32_t>(cCF[a + shift]);
+                }
+                for (std::size_t a = split; a < aEnd; ++a) {
+                    accAB[a] += static_cast<std::uint32_t>(cAB[a + shift - 256]);
+                    accCF[a] += static_cast<std::uint32_t>(cCF[a + shift - 256]);
+                }
             }
-            for (std::size_t a = split; a < aEnd; ++a) {
-                acc0[a] += c0[a + shift - 256];
-                acc1[a] += c1[a + shift - 256];
+            for (std::size_t a = 0; a < aEnd; ++a) {
+                totals[kNormalA][a] += static_cast<std::int32_t>(accAB[a] & 0xFFFF);
+                totals[kNormalB][a] += static_cast<std::int32_t>(accAB[a] >> 16);
+                totals[kNormalC][a] += static_cast<std::int32_t>(accCF[a] & 0xFFFF);
+                totals[kFixedB][a] += static_cast<std::int32_t>(accCF[a] >> 16);
             }
         }
         for (std::size_t a = 0; a < aEnd; ++a) {
-            std::size_t t = a * 256 + static_cast<std::size_t>(b);
-            normal[t * 4 + static_cast<std::size_t>(slotFirst)] = acc0[a];
-            normal[t * 4 + static_cast<std::size_t>(slotFirst) + 1] = acc1[a];
+            const std::size_t t = a * 256 + static_cast<std::size_t>(b);
+            for (std::size_t f = 0; f < kCounted; ++f) {
+                normal[t * 4 + f] = totals[f][a];
+            }
         }
     }
 }
@@ -139,17 +161,14 @@ void tallyByCorrelation(FormationTally& tally, const PositionSet& initials, std:
         setBit(columns[static_cast<std::size_t>(current & 0xFF)], current >> 8);
     });
 
-    // The column counts of two formations at a time fill exactly the fixed
-    // tally (2 x 256 x 256 entries), which is free until the very end. The
-    // normal tally's D slot holds fixed B until then.
-    std::int32_t* r0 = tally.fixed;
-    std::int32_t* r1 = tally.fixed + 256 * 256;
-    buildColumnCounts(kNormalA, columns, r0);
-    buildColumnCounts(kNormalB, columns, r1);
-    writeRows(tally.normal, tally.rows, 0, r0, r1);
-    buildColumnCounts(kNormalC, columns, r0);
-    buildColumnCounts(kFixedB, columns, r1);
-    writeRows(tally.normal, tally.rows, 2, r0, r1);
+    // The packed column counts fill exactly the fixed tally (2 x 256 x 256
+    // entries), which is free until the very end. The normal tally's D slot
+    // holds fixed B until then.
+    std::int32_t* rAB = tally.fixed;
+    std::int32_t* rCF = tally.fixed + 256 * 256;
+    buildPackedCounts(kNormalA, kNormalB, columns, rAB);
+    buildPackedCounts(kNormalC, kFixedB, columns, rCF);
+    writeRows(tally.normal, tally.rows, rAB, rCF);
 
     for (std::size_t t = 0; t < static_cast<std::size_t>(tally.rows); ++t) {
         std::int32_t* normal = tally.normal + t * 4;
