@@ -66,11 +66,7 @@ BENCHMARK_CAPTURE(matchLiteral, longest, kLongest)->Unit(benchmark::kMillisecond
 
 // --- tally ---------------------------------------------------------------
 
-struct TallyCase {
-    std::int32_t candidates;  // the first positions of the ring, spread out
-    std::int32_t rows;
-};
-
+// state.range(0) candidates spread over the ring, state.range(1) rows.
 PositionSet spreadSet(std::int32_t count) {
     PositionSet set;
     for (std::int32_t k = 0; k < count; ++k) {
@@ -79,7 +75,8 @@ PositionSet spreadSet(std::int32_t count) {
     return set;
 }
 
-void tallyFast(benchmark::State& state) {
+template <typename TallyAll>
+void runTally(benchmark::State& state, TallyAll&& tallyAll) {
     const PositionSet set = spreadSet(static_cast<std::int32_t>(state.range(0)));
     const auto rows = static_cast<std::int32_t>(state.range(1));
     std::vector<std::int32_t> normal(kSequenceLength * 4), fixed(kSequenceLength * 2);
@@ -87,22 +84,19 @@ void tallyFast(benchmark::State& state) {
         std::fill(normal.begin(), normal.end(), 0);
         std::fill(fixed.begin(), fixed.end(), 0);
         FormationTally tally{normal.data(), fixed.data(), rows};
-        tallyCandidates(tally, set, 8);
+        tallyAll(tally, set);
         benchmark::DoNotOptimize(normal.data());
     }
 }
 
+void tallyFast(benchmark::State& state) {
+    runTally(state, [](FormationTally& tally, const PositionSet& set) { tallyCandidates(tally, set, 8); });
+}
+
 void tallyLiteralLoop(benchmark::State& state) {
-    const PositionSet set = spreadSet(static_cast<std::int32_t>(state.range(0)));
-    const auto rows = static_cast<std::int32_t>(state.range(1));
-    std::vector<std::int32_t> normal(kSequenceLength * 4), fixed(kSequenceLength * 2);
-    for (auto _ : state) {
-        std::fill(normal.begin(), normal.end(), 0);
-        std::fill(fixed.begin(), fixed.end(), 0);
-        FormationTally tally{normal.data(), fixed.data(), rows};
+    runTally(state, [](FormationTally& tally, const PositionSet& set) {
         set.forEach([&](std::int32_t i) { tallyLiteral(tally, i + 8); });
-        benchmark::DoNotOptimize(normal.data());
-    }
+    });
 }
 
 BENCHMARK(tallyFast)->Args({19, 10})->Args({65536, 10})->Args({65536, 65536})->Unit(benchmark::kMillisecond);
