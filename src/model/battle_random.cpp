@@ -72,14 +72,8 @@ std::int32_t pairWindowBits(std::int32_t position) {
 }
 
 void buildPairCountTable(std::int32_t* table) {
-    for (std::int32_t w = 0; w < PositionSet::kWords; ++w) {
-        const std::uint64_t low = kFixedPairSet.words[static_cast<std::size_t>(w)];
-        const std::uint64_t high = kFixedPairSet.words[static_cast<std::size_t>((w + 1) % PositionSet::kWords)];
-        std::int32_t* out = table + w * 64;
-        out[0] = kBitCounts[low & 0x3F];
-        for (unsigned b = 1; b < 64; ++b) {
-            out[b] = kBitCounts[((low >> b) | (high << (64 - b))) & 0x3F];
-        }
+    for (std::int32_t p = 0; p < kSequenceLength; ++p) {
+        table[p] = pairCount(p);
     }
 }
 
